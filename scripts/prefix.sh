@@ -23,6 +23,7 @@ if [ "${TARVEX_FRESH_PREFIX:-0}" = 1 ] || [ ! -f "$WINEPREFIX/.tarvex-ready" ] \
     # so that the programs and the test driver see each other's windows.
     reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
     reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600
+    reg 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1
     "$WINESERVER" -w
     touch "$WINEPREFIX/.tarvex-ready"
 fi

@@ -102,7 +102,7 @@ void FormControls::Create(HWND form, const FormLayout& layout) {
                                            GetModuleHandleA(nullptr), nullptr);
             SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(row.font)), FALSE);
             windows_[row.id] = control;
-            if (row.style & kAutoSize) FitToText(row, control);
+            if (row.style & kAutoSize || row.kind == ControlKind::Label) FitToText(row, control);
             if (row.tip && tips_) {
                 TOOLINFOA tool = {};
                 tool.cbSize = TTTOOLINFOA_V1_SIZE;  // the size the first common controls know
@@ -131,6 +131,11 @@ void FormControls::FitToText(const ControlRow& row, HWND control) {
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     RECT r = Rect(row);
+    // A label of fixed size only grows, so that no font cuts its text off.
+    if (!(row.style & kAutoSize)) {
+        extent.cx = extent.cx > r.right - r.left ? extent.cx : r.right - r.left;
+        extent.cy = r.bottom - r.top;
+    }
     // A right-aligned label keeps its right edge when it grows or shrinks.
     if (row.style & kRightAligned) r.left = r.right - extent.cx;
     SetWindowPos(control, nullptr, r.left, r.top, extent.cx, extent.cy, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -141,7 +146,7 @@ void FormControls::SetText(Control id, const std::string& text) {
     if (!control) return;
     SetWindowTextA(control, text.c_str());
     const ControlRow* row = Row(id);
-    if (row && (row->style & kAutoSize)) FitToText(*row, control);
+    if (row && row->kind == ControlKind::Label) FitToText(*row, control);
 }
 
 const ControlRow* FormControls::RowAt(POINT client) const {

@@ -8,7 +8,7 @@ namespace {
 
 constexpr UINT_PTR kTrayRetryTimer = 1;
 constexpr UINT kTrayRetryMillis = 5000;
-constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;  // no control box
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION;  // no control box; a frame needs its parent to paint behind it
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME;                    // fixed dialog border
 
 HICON LoadIconSized(int id, int size) {
