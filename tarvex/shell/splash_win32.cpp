@@ -8,12 +8,13 @@ namespace {
 
 constexpr UINT_PTR kSplashTimer = 1;
 constexpr DWORD kSplashStyle = WS_POPUP | WS_DLGFRAME;  // a fixed dialog frame, no title bar
-constexpr DWORD kSplashExStyle = WS_EX_TOOLWINDOW;      // no taskbar button
+constexpr DWORD kSplashExStyle = 0;
 
 }  // namespace
 
 SplashWindow::~SplashWindow() {
     if (IsWindow(window_)) DestroyWindow(window_);
+    if (owner_) DestroyWindow(owner_);
     if (logo_) DestroyIcon(logo_);
 }
 
@@ -30,9 +31,11 @@ bool SplashWindow::Run(SplashMode mode) {
     RegisterClassA(&cls);
 
     const SIZE outer = FormControls::OuterSize(kSplashLayout, kSplashStyle, kSplashExStyle, false);
+    // Owned by a hidden window, so that it gets no taskbar button.
+    owner_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
     window_ = CreateWindowExA(kSplashExStyle, kSplashClass, kSplashLayout.caption, kSplashStyle,
                               (GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2,
-                              (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2, outer.cx, outer.cy, nullptr, nullptr,
+                              (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2, outer.cx, outer.cy, owner_, nullptr,
                               instance, this);
     controls_.Create(window_, kSplashLayout);
     logo_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TARVEX), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));

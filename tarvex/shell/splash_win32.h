@@ -30,6 +30,7 @@ private:
 
     Win32Notifier& notifier_;
     FormControls controls_;
+    HWND owner_ = nullptr;
     HWND window_ = nullptr;
     HICON logo_ = nullptr;
     bool handed_over_ = false;
