@@ -74,13 +74,17 @@ MainFormWindow::~MainFormWindow() {
 int MainFormWindow::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Ctrl+X works only while the shown form (or a control on it) has the focus.
-        const bool on_form = msg.hwnd == form_ || IsChild(form_, msg.hwnd);
-        if (on_form && IsWindowVisible(form_) && TranslateAcceleratorA(form_, shortcuts_, &msg)) continue;
+        if (TranslateShortcut(&msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+bool MainFormWindow::TranslateShortcut(MSG* msg) {
+    // Ctrl+X works only while the shown form (or a control on it) has the focus.
+    const bool on_form = msg->hwnd == form_ || IsChild(form_, msg->hwnd);
+    return on_form && IsWindowVisible(form_) && TranslateAcceleratorA(form_, shortcuts_, msg);
 }
 
 bool MainFormWindow::FormVisible() { return IsWindowVisible(form_) != FALSE; }

@@ -26,6 +26,8 @@ public:
     HWND form() const { return form_; }
     // Runs the message loop until the program ends; the exit code.
     int Run();
+    // Turns Ctrl+X on the shown form into the "Exit" command; whether it did.
+    bool TranslateShortcut(MSG* msg);
 
     // PanelHost
     bool FormVisible() override;

@@ -114,3 +114,31 @@ TEST(MainFormWindow, TheShellTakesAddModifyAndDelete) {
 
 }  // namespace
 }  // namespace tarvex
+
+namespace tarvex {
+namespace {
+
+// Ctrl+X is "Exit" while the shown form has the focus, and nothing otherwise.
+TEST(MainFormWindow, CtrlXWorksOnlyOnTheShownForm) {
+    MainFormWindow form;  // no panel attached: the command goes nowhere
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    auto ctrl_x = [&](HWND target) {
+        MSG msg = {target, WM_KEYDOWN, 'X', 0x002D0001, GetTickCount(), {0, 0}};
+        return form.TranslateShortcut(&msg);
+    };
+    HWND list = GetDlgItem(form.form(), static_cast<int>(Control::List1));
+    EXPECT_FALSE(ctrl_x(form.form())) << "hidden";
+    form.SetFormVisible(true);
+    EXPECT_TRUE(ctrl_x(form.form()));
+    EXPECT_TRUE(ctrl_x(list)) << "a control on the form has the focus";
+    EXPECT_FALSE(ctrl_x(nullptr)) << "another window";
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_FALSE(ctrl_x(form.form())) << "X alone";
+}
+
+}  // namespace
+}  // namespace tarvex
