@@ -16,21 +16,24 @@ namespace tarvex_e2e {
 
 constexpr const char* kOptionsKey = "Software\\Tarvex\\Options";
 
-// Whether the shell holds an icon for this window and id: a modify that
-// changes nothing succeeds only for an icon that is there.
-inline bool TrayIconPresent(HWND owner) {
+// The shell's record of Tarvex's icon: its owner window and id 1.
+inline NOTIFYICONDATAA IconOf(HWND owner) {
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = owner;
     data.uID = 1;
+    return data;
+}
+
+// Whether the shell holds the icon: a modify that changes nothing succeeds
+// only for an icon that is there.
+inline bool TrayIconPresent(HWND owner) {
+    NOTIFYICONDATAA data = IconOf(owner);
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 inline bool RemoveTrayIcon(HWND owner) {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = owner;
-    data.uID = 1;
+    NOTIFYICONDATAA data = IconOf(owner);
     return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
 }
 

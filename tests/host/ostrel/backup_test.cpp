@@ -58,14 +58,15 @@ TEST_F(BackupTest, GoodBackupReplacesTheCopiesAndBothScripts) {
     EXPECT_TRUE(fs.files[kUserCopy].plain);
     EXPECT_EQ(Bytes(kBackupScript), script);
     EXPECT_EQ(Bytes(kProgramScript), script);
-    EXPECT_EQ(Names(), (std::set<std::string>{kSystemSource, kUserSource, kSystemCopy, kUserCopy, kBackupScript,
-                                              kProgramScript}))
+    EXPECT_EQ(Names(), (std::set<std::string>{kSystemSource, kUserSource, kSystemCopy, kUserCopy,
+                                              kBackupScript, kProgramScript}))
         << "no temporary name is left behind";
 }
 
 TEST_F(BackupTest, FirstBackupMakesTheFolderAndEveryFile) {
     fs.folders.erase("D:\\tempback\\");
-    for (const std::string& name : {kSystemCopy, kUserCopy, kBackupScript, kProgramScript}) fs.files.erase(name);
+    for (const std::string& name : {kSystemCopy, kUserCopy, kBackupScript, kProgramScript})
+        fs.files.erase(name);
     BackupResult r = Run();
     EXPECT_TRUE(r.system_copied && r.user_copied && r.unwritten_scripts.empty());
     EXPECT_EQ(Bytes(kUserCopy), RegistryFile("user now"));
@@ -80,20 +81,21 @@ TEST_F(BackupTest, AFailedCopyKeepsThePreviousBackupWhole) {
     } rows[] = {
         {"USER.DAT missing", [](MemoryFileSystem& fs) { fs.files.erase(kUserSource); }, true, false},
         {"SYSTEM.DAT no registry file",
-         [](MemoryFileSystem& fs) { fs.files[kSystemSource].bytes = "MZ" + std::string(40, 'x'); }, false, true},
+         [](MemoryFileSystem& fs) { fs.files[kSystemSource].bytes = "MZ" + std::string(40, 'x'); }, false,
+         true},
         {"both missing",
          [](MemoryFileSystem& fs) {
              fs.files.erase(kSystemSource);
              fs.files.erase(kUserSource);
          },
          false, false},
-        {"backup folder takes no files", [](MemoryFileSystem& fs) { fs.locked_folders.insert("D:\\tempback\\"); },
-         false, false},
+        {"backup folder takes no files",
+         [](MemoryFileSystem& fs) { fs.locked_folders.insert("D:\\tempback\\"); }, false, false},
         // Both copies good, but one cannot be put in place: neither is.
-        {"USER.DAT copy cannot be renamed", [](MemoryFileSystem& fs) { fs.failing_moves.insert("D:\\tempback\\user.new"); }, true,
-         false},
-        {"SYSTEM.DAT copy cannot be renamed", [](MemoryFileSystem& fs) { fs.failing_moves.insert("D:\\tempback\\system.new"); },
-         false, true},
+        {"USER.DAT copy cannot be renamed",
+         [](MemoryFileSystem& fs) { fs.failing_moves.insert("D:\\tempback\\user.new"); }, true, false},
+        {"SYSTEM.DAT copy cannot be renamed",
+         [](MemoryFileSystem& fs) { fs.failing_moves.insert("D:\\tempback\\system.new"); }, false, true},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         SetUp();

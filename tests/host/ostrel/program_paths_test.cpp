@@ -18,7 +18,8 @@ TEST(ProgramPaths, FolderDriveAndRunValueComeFromTheModulePath) {
          "\"D:\\TOOLS\\OSTREL\\OSTREL.EXE\""},
         {"C:\\OSTREL.EXE", "\"C:\\OSTREL.EXE\"", "C:\\", "C:\\", "\"C:\\OSTREL.EXE\""},
         // Unquoted, relative, with arguments that carry backslashes.
-        {"D:\\TOOLS\\OSTREL.EXE", "D:\\TOOLS\\OSTREL.EXE", "D:\\TOOLS\\", "D:\\", "\"D:\\TOOLS\\OSTREL.EXE\""},
+        {"D:\\TOOLS\\OSTREL.EXE", "D:\\TOOLS\\OSTREL.EXE", "D:\\TOOLS\\", "D:\\",
+         "\"D:\\TOOLS\\OSTREL.EXE\""},
         {"E:\\APPS\\OSTREL.EXE", "ostrel", "E:\\APPS\\", "E:\\", "\"E:\\APPS\\OSTREL.EXE\""},
         {"E:\\APPS\\OSTREL.EXE", "..\\APPS\\ostrel.exe /x C:\\a\\b", "E:\\APPS\\", "E:\\",
          "\"E:\\APPS\\OSTREL.EXE\" /x C:\\a\\b"},

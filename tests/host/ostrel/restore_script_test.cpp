@@ -9,7 +9,8 @@ namespace {
 const char kStamp[] = "9:05:09 P.M. on March 7, 1998";
 
 TEST(RestoreScript, ProgramOnDWithWindowsOnC) {
-    ProgramPaths paths = ProgramPathsFrom("D:\\TOOLS\\OSTREL\\OSTREL.EXE", "\"D:\\TOOLS\\OSTREL\\OSTREL.EXE\"");
+    ProgramPaths paths =
+        ProgramPathsFrom("D:\\TOOLS\\OSTREL\\OSTREL.EXE", "\"D:\\TOOLS\\OSTREL\\OSTREL.EXE\"");
     EXPECT_EQ(RestoreScript("C:\\WINDOWS", paths.drive_root + "tempback\\", kStamp),
               "@echo off\r\n"
               "rem This is an automatically generated file!! Do NOT edit!!!\r\n"
@@ -28,7 +29,8 @@ TEST(RestoreScript, ProgramOnDWithWindowsOnC) {
 TEST(RestoreScript, ProgramInTheRootOfTheWindowsDrive) {
     ProgramPaths paths = ProgramPathsFrom("C:\\OSTREL.EXE", "\"C:\\OSTREL.EXE\"");
     std::string script = RestoreScript("C:\\WIN98", paths.drive_root + "tempback\\", kStamp);
-    EXPECT_NE(script.find("\r\ncopy C:\\tempback\\system.dat C:\\WIN98\r\ncopy C:\\tempback\\user.dat C:\\WIN98\r\n"),
+    EXPECT_NE(script.find(
+                  "\r\ncopy C:\\tempback\\system.dat C:\\WIN98\r\ncopy C:\\tempback\\user.dat C:\\WIN98\r\n"),
               std::string::npos)
         << script;
     EXPECT_NE(script.find("\r\ncd C:\\WIN98\\\r\n"), std::string::npos) << script;

@@ -21,7 +21,8 @@ TEST(StatusText, OneTextPerOutcomeOfTheCopies) {
 }
 
 TEST(StatusText, NamesTheScriptsThatWereNotWritten) {
-    EXPECT_EQ(ScriptFailureText({"D:\\tempback\\ostrel.bat"}), "Status-- Could not write D:\\tempback\\ostrel.bat");
+    EXPECT_EQ(ScriptFailureText({"D:\\tempback\\ostrel.bat"}),
+              "Status-- Could not write D:\\tempback\\ostrel.bat");
     EXPECT_EQ(ScriptFailureText({"D:\\tempback\\ostrel.bat", "E:\\OSTREL\\ostrel.bat"}),
               "Status-- Could not write D:\\tempback\\ostrel.bat or E:\\OSTREL\\ostrel.bat");
 }

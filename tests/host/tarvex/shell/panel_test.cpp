@@ -25,7 +25,8 @@ public:
 
 class PanelTest : public ::testing::Test {
 protected:
-    PanelTest() {
+    // The state after the load: the icon in the tray, the form hidden.
+    void SetUp() override {
         panel.PlaceTrayIcon();
         host.log.clear();
     }
@@ -132,15 +133,13 @@ TEST(PanelLogo, AFailedWriteLeavesTheMark) {
     EXPECT_TRUE(menu.Checked(mnuLogo));
 }
 
-TEST(PanelTray, RetriesUntilTheTaskbarExistsThenStops) {
-    FakeHost host;
-    MemoryMenu menu;
-    MemoryRegistry api;
-    Registry registry{api};
-    Options options{registry};
-    Panel panel{host, menu, options};
-    host.taskbar_exists = false;
+// A panel whose shell has no taskbar yet, as at boot.
+class PanelWithoutTaskbar : public PanelTest {
+protected:
+    void SetUp() override { host.taskbar_exists = false; }
+};
 
+TEST_F(PanelWithoutTaskbar, RetriesUntilTheTaskbarExistsThenStops) {
     panel.PlaceTrayIcon();
     EXPECT_TRUE(host.retry_timer);
     panel.OnTrayRetryTimer();
@@ -167,14 +166,7 @@ TEST_F(PanelTest, RepeatedTaskbarAnnouncementStartsNoTimer) {
     EXPECT_FALSE(host.retry_timer);
 }
 
-TEST(PanelTray, QuittingWhileRetryingStopsTheTimer) {
-    FakeHost host;
-    MemoryMenu menu;
-    MemoryRegistry api;
-    Registry registry{api};
-    Options options{registry};
-    Panel panel{host, menu, options};
-    host.taskbar_exists = false;
+TEST_F(PanelWithoutTaskbar, QuittingWhileRetryingStopsTheTimer) {
     panel.PlaceTrayIcon();
     panel.OnCommand(mnuExit);
     EXPECT_FALSE(host.retry_timer);
