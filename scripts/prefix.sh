@@ -30,6 +30,9 @@ fi
 
 windir=$WINEPREFIX/drive_c/windows
 sysdir=$windir/system32
+# Wine's own Tahoma and MS Sans Serif, so that the forms and dialogs are set
+# in the faces they were laid out for.
+cp -n /usr/share/wine/fonts/* "$windir/Fonts/" 2>/dev/null || true
 # WIN.INI and SYSTEM.INI as Windows 98 ships them, in their essentials.
 [ -f "$windir/win.ini" ] || printf '[windows]\r\nload=\r\nrun=\r\n\r\n[Desktop]\r\nWallpaper=(None)\r\n' >"$windir/win.ini"
 [ -f "$windir/system.ini" ] || printf '[boot]\r\nshell=Explorer.exe\r\n\r\n[386Enh]\r\n\r\n[vcache]\r\n' >"$windir/system.ini"

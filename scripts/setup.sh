@@ -8,7 +8,7 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'; }
 want() { for p in "$@"; do have_pkg "$p" || need+=("$p"); done; }
 
-want cmake make g++ python3 googletest xvfb x11-utils imagemagick \
+want cmake make g++ python3 googletest xvfb x11-utils imagemagick fonts-wine \
      g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 wine wine64
 if can_run_x86_32; then
     want wine32:i386
