@@ -48,13 +48,13 @@ SIZE FormControls::OuterSize(const FormLayout& layout, DWORD style, DWORD ex_sty
     return {r.right - r.left, r.bottom - r.top};
 }
 
-HFONT FormControls::Font(const FontSpec& spec) {
-    const std::string key = std::string(spec.face) + "/" + std::to_string(spec.points) + (spec.bold ? "b" : "");
+HFONT FormControls::Font(const FontSpec& wanted) {
+    const std::string key = std::string(wanted.face) + "/" + std::to_string(wanted.points) + (wanted.bold ? "b" : "");
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second;
-    HFONT font = CreateFontA(-PointsToPixels(spec.points, dpi_), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    HFONT font = CreateFontA(-PointsToPixels(wanted.points, dpi_), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face);
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, wanted.face);
     fonts_[key] = font;
     return font;
 }

@@ -33,7 +33,7 @@ public:
     RECT Rect(const ControlRow& row) const;
 
 private:
-    HFONT Font(const FontSpec& spec);
+    HFONT Font(const FontSpec& wanted);
     void FitToText(const ControlRow& row, HWND control);
 
     HWND form_ = nullptr;
