@@ -5,7 +5,6 @@
 namespace tarvex_e2e {
 namespace {
 
-using tarvex::MenuItem;
 
 TEST_F(TarvexCase, LeftClickTogglesTheFormAndItsIcon) {
     StartInTray();
