@@ -30,9 +30,15 @@ fi
 
 windir=$WINEPREFIX/drive_c/windows
 sysdir=$windir/system32
-# Wine's own Tahoma and MS Sans Serif, so that the forms and dialogs are set
-# in the faces they were laid out for.
-cp -n /usr/share/wine/fonts/* "$windir/Fonts/" 2>/dev/null || true
+# Wine's own MS Sans Serif and system fonts, so that dialogs are set in the
+# face they were laid out for. Not its Tahoma: its bold face has outlines only
+# for the smallest size, so the panel's large bold titles would come out
+# regular; without it, the system's sans-serif stands in, bold included.
+for f in /usr/share/wine/fonts/*; do
+    case ${f##*/} in tahoma*) continue ;; esac
+    cp -n "$f" "$windir/Fonts/" 2>/dev/null || true
+done
+rm -f "$windir/Fonts"/tahoma*.ttf
 # WIN.INI and SYSTEM.INI as Windows 98 ships them, in their essentials.
 [ -f "$windir/win.ini" ] || printf '[windows]\r\nload=\r\nrun=\r\n\r\n[Desktop]\r\nWallpaper=(None)\r\n' >"$windir/win.ini"
 [ -f "$windir/system.ini" ] || printf '[boot]\r\nshell=Explorer.exe\r\n\r\n[386Enh]\r\n\r\n[vcache]\r\n' >"$windir/system.ini"
