@@ -12,6 +12,12 @@ std::vector<std::string> LabelTexts(HWND splash) {
     return texts;
 }
 
+// A left-button press at a point of the screen, as the splash receives it.
+void PressAt(HWND splash, POINT at) {
+    ScreenToClient(splash, &at);
+    e2e::post(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+}
+
 TEST_F(TarvexCase, SplashShowsTheProductThenTheIconComesUp) {
     e2e::Process& p = Start(nullptr);
     HWND splash = p.waitVisibleWindow("TarvexSplash");
@@ -49,20 +55,13 @@ TEST_F(TarvexCase, ClickOnTheFrameHandsOverButNotOnALabel) {
     HWND splash = p.waitVisibleWindow("TarvexSplash");
     ASSERT_TRUE(splash);
     HWND label = e2e::findChild(splash, "Static", "Windows 95/98");
-    ASSERT_TRUE(label);
-    RECT r = e2e::screenRect(label);
-    POINT on_label = {r.left + 2, r.top + 2};
-    ScreenToClient(splash, &on_label);
-    e2e::post(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on_label.x, on_label.y));
+    HWND frame = e2e::findChild(splash, "Button");
+    ASSERT_TRUE(label && frame);
+    const RECT on_label = e2e::screenRect(label), on_frame = e2e::screenRect(frame);
+    PressAt(splash, {on_label.left + 2, on_label.top + 2});
     Sleep(500);
     EXPECT_TRUE(e2e::visible(splash)) << "a label click does nothing";
-
-    HWND frame = e2e::findChild(splash, "Button");
-    ASSERT_TRUE(frame);
-    r = e2e::screenRect(frame);
-    POINT on_frame = {r.left + 4, r.bottom - 4};
-    ScreenToClient(splash, &on_frame);
-    e2e::post(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on_frame.x, on_frame.y));
+    PressAt(splash, {on_frame.left + 4, on_frame.bottom - 4});
     EXPECT_TRUE(e2e::waitGone(splash));
     EXPECT_TRUE(p.waitWindow("TarvexTray"));
 }
