@@ -19,15 +19,12 @@ void PressAt(HWND splash, POINT at) {
 }
 
 TEST_F(TarvexCase, SplashShowsTheProductThenTheIconComesUp) {
-    e2e::Process& p = Start(nullptr);
-    HWND splash = p.waitVisibleWindow("TarvexSplash");
+    HWND splash = StartSplash(nullptr);
     ASSERT_TRUE(splash);
     EXPECT_EQ(LabelTexts(splash), (std::vector<std::string>{"Tarvex", "Windows 95/98", "Version 2.0.8"}));
-    EXPECT_TRUE(e2e::waitGone(splash)) << "the timer hands over";
-    tray = p.waitWindow("TarvexTray");
-    ASSERT_TRUE(tray);
+    ASSERT_TRUE(HandedOver(splash)) << "the timer hands over";
     EXPECT_TRUE(e2e::waitUntil([&] { return TrayIconPresent(tray); }));
-    form = p.waitWindow("TarvexMain", "Tarvex");
+    form = program->waitWindow("TarvexMain", "Tarvex");
     ASSERT_TRUE(form);
     EXPECT_FALSE(e2e::visible(form)) << "the form stays hidden";
 }
@@ -39,20 +36,17 @@ TEST_F(TarvexCase, SplashOffGoesStraightToTheTray) {
 }
 
 TEST_F(TarvexCase, OtherOptionShowsDesignTextsUntilAKey) {
-    e2e::Process& p = Start("2");
-    HWND splash = p.waitVisibleWindow("TarvexSplash");
+    HWND splash = StartSplash("2");
     ASSERT_TRUE(splash);
     EXPECT_EQ(LabelTexts(splash), (std::vector<std::string>{"Product", "Windows 95/98", "Version"}));
     Sleep(3000);  // longer than the timer would run: there is none
     EXPECT_TRUE(e2e::visible(splash));
     e2e::post(splash, WM_KEYDOWN, 'A', 0);
-    EXPECT_TRUE(e2e::waitGone(splash));
-    EXPECT_TRUE(p.waitWindow("TarvexTray"));
+    EXPECT_TRUE(HandedOver(splash));
 }
 
 TEST_F(TarvexCase, ClickOnTheFrameHandsOverButNotOnALabel) {
-    e2e::Process& p = Start("2");
-    HWND splash = p.waitVisibleWindow("TarvexSplash");
+    HWND splash = StartSplash("2");
     ASSERT_TRUE(splash);
     HWND label = e2e::findChild(splash, "Static", "Windows 95/98");
     HWND frame = e2e::findChild(splash, "Button");
@@ -62,20 +56,18 @@ TEST_F(TarvexCase, ClickOnTheFrameHandsOverButNotOnALabel) {
     Sleep(500);
     EXPECT_TRUE(e2e::visible(splash)) << "a label click does nothing";
     PressAt(splash, {on_frame.left + 4, on_frame.bottom - 4});
-    EXPECT_TRUE(e2e::waitGone(splash));
-    EXPECT_TRUE(p.waitWindow("TarvexTray"));
+    EXPECT_TRUE(HandedOver(splash));
 }
 
 TEST_F(TarvexCase, DoubleClickOnTheLogoShowsTheRecipe) {
-    e2e::Process& p = Start("2");
-    HWND splash = p.waitVisibleWindow("TarvexSplash");
+    HWND splash = StartSplash("2");
     ASSERT_TRUE(splash);
     HWND logo = nullptr;
     for (HWND child : e2e::children(splash))
         if (e2e::className(child) == "Static" && (e2e::style(child) & SS_TYPEMASK) == SS_ICON) logo = child;
     ASSERT_TRUE(logo);
     e2e::post(logo, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(4, 4));
-    HWND box = p.waitMessageBox();
+    HWND box = program->waitMessageBox();
     ASSERT_TRUE(box);
     const e2e::MessageBoxInfo info = e2e::readMessageBox(box);
     EXPECT_EQ(info.title, "Tarvex (Recipe)");

@@ -81,6 +81,19 @@ protected:
         return launchTarvex();
     }
 
+    // Starts Tarvex with this splash option and waits until the splash shows.
+    HWND StartSplash(const char* logo) {
+        program = &Start(logo);
+        return program->waitVisibleWindow("TarvexSplash");
+    }
+
+    // Whether the splash handed over: it is gone and the tray window is up.
+    bool HandedOver(HWND splash) {
+        if (!e2e::waitGone(splash)) return false;
+        tray = program->waitWindow("TarvexTray");
+        return tray != nullptr;
+    }
+
     // Starts Tarvex without its splash and waits until its icon is in the tray.
     e2e::Process& StartInTray() {
         e2e::Process& p = Start("0");
@@ -93,6 +106,7 @@ protected:
 
     void Callback(unsigned mouse_message) { e2e::post(tray, 512, 1, mouse_message); }
 
+    e2e::Process* program = nullptr;  // the one StartSplash started
     HWND tray = nullptr;
     HWND form = nullptr;
 };

@@ -95,14 +95,12 @@ TEST_F(TarvexCase, RightClickMenuReachesAboutAndExit) {
 }
 
 TEST_F(TarvexCase, DisplaySplashScreenFlipsTheStoredOption) {
-    e2e::reg::deleteValue(HKEY_CURRENT_USER, kOptionsKey, "Logo");
-    e2e::Process& p = launchTarvex();
-    HWND splash = p.waitVisibleWindow("TarvexSplash");
+    HWND splash = StartSplash(nullptr);
     ASSERT_TRUE(splash);
     e2e::post(splash, WM_KEYDOWN, VK_SPACE, 0);
-    tray = p.waitWindow("TarvexTray");
-    ASSERT_TRUE(tray);
+    ASSERT_TRUE(HandedOver(splash));
     ASSERT_TRUE(e2e::waitUntil([&] { return TrayIconPresent(tray); }));
+    e2e::Process& p = *program;
     for (const char* expected : {"0", "1"}) {
         Callback(517);
         HWND menu = p.waitPopupMenu();
